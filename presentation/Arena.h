@@ -1,0 +1,9 @@
+#pragma once
+
+namespace kz {
+
+void ResetArena();
+void DrawCrowd();
+void DrawRecordBoard();
+
+} // namespace kz

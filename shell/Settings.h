@@ -1,0 +1,8 @@
+#pragma once
+
+namespace kz {
+
+void LoadSettings();
+void SaveSettings();
+
+} // namespace kz
