@@ -66,6 +66,9 @@ struct GameState {
 
     // The music device's mode as last queried.
     QString MUSIC_MODE;
+
+    // 1 on the screens the smaller fonts and windows were made for; set once at start.
+    int LARGE_FONT = 0;
 };
 
 } // namespace kz

@@ -49,7 +49,7 @@ QString matchTitle(int match, int baseLevel)
     }
 }
 
-void waitForButton(QPushButton* button, const char* name)
+void waitForButton(QAbstractButton* button, const char* name)
 {
     auto& s = state();
     button->setVisible(true);

@@ -7,6 +7,7 @@
 #include "performance/Passes.h"
 #include "platform/Platform.h"
 #include "shell/EntryPoints.h"
+#include "shell/Layout.h"
 #include "shell/Menus.h"
 #include "shell/Sound.h"
 
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -114,55 +116,58 @@ private:
 QImage picture(const QString& name, QSize size)
 {
     QImage img(":/pictures/" + name + ".png");
-    if (img.isNull() || img.size() != size) {
-        img = QImage(size, QImage::Format_RGB32);
+    if (img.isNull() || (size.isValid() && img.size() != size)) {
+        img = QImage(size.isValid() ? size : QSize(32, 32), QImage::Format_RGB32);
         img.fill(Qt::white);
     }
+    return img;
+}
+
+QImage rgb(const QImage& img)
+{
     return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QFrame* panel(QWidget* parent, QRect r)
+void paintPanel(QWidget* w, QPalette::ColorRole background)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, pal.color(background));
+    w->setPalette(pal);
+}
+
+QFrame* panel(QWidget* parent)
 {
     auto* f = new QFrame(parent);
-    f->setGeometry(r);
-    f->setAutoFillBackground(true);
-    QPalette pal = f->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
-    f->setPalette(pal);
+    paintPanel(f, QPalette::Highlight);
     return f;
 }
 
-QLabel* messageLabel(QWidget* parent, double points)
+QLabel* messageLabel(QWidget* parent)
 {
     auto* l = new QLabel(parent);
-    l->setGeometry(0, 0, 417, 49);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     l->setAutoFillBackground(true);
     QPalette pal = l->palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Highlight));
     pal.setColor(QPalette::WindowText, pal.color(QPalette::HighlightedText));
     l->setPalette(pal);
-    QFont f("IPAPGothic");
-    f.setPointSizeF(points);
-    l->setFont(f);
     return l;
 }
 
 QListWidget* rankingList(QWidget* parent, const QColor& text, const QString& tip)
 {
     auto* list = new QListWidget(parent);
-    list->setGeometry(0, 0, 169, 86);
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setFrameShape(QFrame::NoFrame);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setToolTip(tip);
-    QFont f("IPAGothic");
-    f.setPointSizeF(9);
-    list->setFont(f);
+    list->setUniformItemSizes(true);
     QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, pal.color(QPalette::Shadow));
+    // The frame colour of the standard scheme: black behind the lists.
+    pal.setColor(QPalette::Base, pal.color(QPalette::WindowText));
     pal.setColor(QPalette::Text, text);
     list->setPalette(pal);
     return list;
@@ -172,12 +177,47 @@ QListWidget* rankingList(QWidget* parent, const QColor& text, const QString& tip
 
 // ---- the window ---------------------------------------------------------------
 
+PictureButton::PictureButton(const QImage& picture, QWidget* parent) : QAbstractButton(parent)
+{
+    setPicture(picture);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setPicture(const QImage& picture)
+{
+    picture_ = QPixmap::fromImage(picture);
+    update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const bool sunken = isDown() || isChecked();
+    // A pressed or chosen button sinks by one pixel under a darker edge.
+    p.drawPixmap(sunken ? QPoint(1, 1) : QPoint(0, 0), picture_);
+    if (sunken) {
+        p.setPen(QColor(0, 0, 0, 140));
+        p.drawLine(0, 0, width() - 1, 0);
+        p.drawLine(0, 0, 0, height() - 1);
+        p.setPen(QPen(QColor(255, 220, 80), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(255, 255, 255, 200), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
 Am::Am(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle("ケゾラ");
+    setWindowIcon(QIcon(QPixmap::fromImage(picture("ICON", {}))));
     loadPictures();
     buildBoard();
     buildMenus();
+    ApplyFonts(*this, 0);
+    PlaceControls(*this);
+    outerSizeTwips = MainWindowTwips(0);
     qApp->installEventFilter(new ControlKeys(this));
 }
 
@@ -187,12 +227,12 @@ Am::~Am()
 
 void Am::loadPictures()
 {
-    M_BG = picture("M_BG", {786, 300});
+    M_BG = rgb(picture("M_BG", {786, 300}));
     BG = M_BG;
-    KAO = picture("KAO", {752, 16});
-    N_FONT = picture("N_FONT", {200, 16});
-    CHA = picture("CHA", {760, 160});
-    M_CHA = picture("M_CHA", {760, 160});
+    KAO = rgb(picture("KAO", {752, 16}));
+    N_FONT = rgb(picture("N_FONT", {200, 16}));
+    CHA = rgb(picture("CHA", {760, 160}));
+    M_CHA = rgb(picture("M_CHA", {760, 160}));
     Dummy = QImage(200, 200, QImage::Format_RGB32);
     Dummy.fill(Qt::white);
 }
@@ -205,68 +245,57 @@ void Am::buildBoard()
     HAI->setFixedSize(800, 600);
 
     BGV = new ArenaView({786, 300}, HAI);
-    BGV->move(8, 8);
+    BGV->setGeometry(8, 8, 786, 300);
     BGV->setImage(M_BG);
     BGV->setContextMenuPolicy(Qt::PreventContextMenu);
-    QFont arenaFont("IPAMincho");
-    arenaFont.setPointSizeF(18);
-    BGV->setFont(arenaFont);
     QPalette arenaPal = BGV->palette();
     arenaPal.setColor(QPalette::ButtonText, Qt::black);
     BGV->setPalette(arenaPal);
+    BGV->setCursor(QCursor(QPixmap::fromImage(picture("CURSOR", {})), 4, 2));
 
-    Pre = new QPushButton("Press Key!", BGV);
-    Pre->setGeometry(240, 64, 273, 49);
+    Pre = new PictureButton(picture("PRE", {281, 49}), BGV);
     Pre->hide();
-    Are = new QPushButton("Are You Ready?", BGV);
-    Are->setGeometry(240, 64, 273, 49);
+    Are = new PictureButton(picture("ARE", {281, 49}), BGV);
     Are->setToolTip("準備がよければ押して下さい");
     Are->hide();
-    connect(Are, &QPushButton::clicked, this, [] { guarded(OnAreClicked); });
-    connect(Pre, &QPushButton::clicked, this, [] { guarded(OnPreClicked); });
+    connect(Are, &QAbstractButton::clicked, this, [] { guarded(OnAreClicked); });
+    connect(Pre, &QAbstractButton::clicked, this, [] { guarded(OnPreClicked); });
 
-    LMES = panel(HAI, {16, 312, 417, 49});
-    L_MES1 = messageLabel(LMES, 24);
-    LMES2 = panel(HAI, {16, 368, 417, 49});
-    L_MES2 = messageLabel(LMES2, 27.75);
+    LMES = panel(HAI);
+    L_MES1 = messageLabel(LMES);
+    LMES2 = panel(HAI);
+    L_MES2 = messageLabel(LMES2);
 
-    SELE = panel(HAI, {16, 368, 417, 49});
+    SELE = panel(HAI);
     SEL_GROUP = new QButtonGroup(this);
     const char* tips[4] = {"１人用です", "２人用です", "3人用です", "４人でプレイします"};
     for (int k = 0; k < 4; ++k) {
-        auto* b = new QPushButton(QString("%1人").arg(k + 1), SELE);
+        auto* b = new PictureButton(picture(QString("SEL%1").arg(k), {81, 48}), SELE);
         b->setCheckable(true);
-        b->setGeometry(80 * k, 0, 81, 48);
         b->setToolTip(tips[k]);
         SEL_GROUP->addButton(b, k);
         SEL[k] = b;
-        connect(b, &QPushButton::clicked, this, [k] { guarded([k] { SelectPlayerCount(k); }); });
+        connect(b, &QAbstractButton::clicked, this, [k] { guarded([k] { SelectPlayerCount(k); }); });
     }
     SEL[0]->setChecked(true);
-    GM_START = new QPushButton("START", SELE);
-    GM_START->setGeometry(320, 0, 97, 48);
-    connect(GM_START, &QPushButton::clicked, this, [] { guarded(OnStartButton); });
+    GM_START = new PictureButton(picture("GM_START", {97, 48}), SELE);
+    connect(GM_START, &QAbstractButton::clicked, this, [] { guarded(OnStartButton); });
 
     S_PIC = new QFrame(HAI);
-    S_PIC->setGeometry(440, 336, 169, 81);
     SLIST = rankingList(S_PIC, palette().color(QPalette::HighlightedText), "得点のランキングです");
     S_PIC->hide();
     Pic = new QFrame(HAI);
-    Pic->setGeometry(616, 336, 169, 81);
     List = rankingList(Pic, QColor(255, 255, 0), "総合得点のランキングです");
     Pic->hide();
 
-    QFont nameFont("IPAGothic");
-    nameFont.setPointSizeF(15.75);
-    nameFont.setBold(true);
     for (int k = 0; k < 4; ++k) {
         auto* l = new NameLabel(k, HAI);
-        l->setGeometry(32, 464 + 32 * k, 137, 25);
         l->setAlignment(Qt::AlignCenter);
-        l->setFont(nameFont);
         l->setText(" ");
         L_NM[k] = l;
-        setNameWhite(k, true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
         connect(l, &NameLabel::pressed, this, [this](int seat) {
             if (SELE->isVisible())
                 guarded([seat] { EnterPlayerName(seat); });

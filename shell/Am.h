@@ -9,10 +9,11 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QMainWindow>
+#include <QPixmap>
 #include <array>
 
-class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QListWidget;
@@ -52,6 +53,21 @@ private:
     int seat_;
 };
 
+// A button that is a picture: pressed, checked and focused states are drawn
+// over the picture itself.
+class PictureButton final : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(const QImage& picture, QWidget* parent);
+    void setPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPixmap picture_;
+};
+
 // The invisible hot spot over the board.
 class HotSpot final : public QWidget {
     Q_OBJECT
@@ -74,8 +90,8 @@ public:
     // Visible controls.
     Surface* HAI = nullptr;
     ArenaView* BGV = nullptr;
-    QPushButton* Are = nullptr;
-    QPushButton* Pre = nullptr;
+    PictureButton* Are = nullptr;
+    PictureButton* Pre = nullptr;
     QFrame* LMES = nullptr;
     QLabel* L_MES1 = nullptr;
     QFrame* LMES2 = nullptr;
@@ -83,7 +99,7 @@ public:
     QFrame* SELE = nullptr;
     std::array<QAbstractButton*, 4> SEL{};
     QButtonGroup* SEL_GROUP = nullptr;
-    QPushButton* GM_START = nullptr;
+    PictureButton* GM_START = nullptr;
     QFrame* S_PIC = nullptr;
     QListWidget* SLIST = nullptr;
     QFrame* Pic = nullptr;
@@ -101,6 +117,9 @@ public:
     QImage M_BG, BG, KAO, N_FONT, CHA, M_CHA, Dummy;
     QFont BG_FONT;        // the text font and colour that BG took over from BGV
     QColor BG_TEXT_COLOR;
+
+    // The window's outer size in twips, as the layout sets it.
+    QSize outerSizeTwips;
 
     // Seat label captions and colours, traced for the headless transcript.
     void setNameCaption(int seat, const QString& caption);

@@ -94,7 +94,7 @@ public:
 private:
     struct Press {
         double at;
-        QPushButton* button;
+        QAbstractButton* button;
     };
 
     double timeOf(const Event& e) const
@@ -133,7 +133,7 @@ private:
     {
         const double now = clock_.now();
         if (press_ && press_->at <= now) {
-            QPushButton* b = press_->button;
+            QAbstractButton* b = press_->button;
             press_.reset();
             if (b->isVisible())
                 b->click();
