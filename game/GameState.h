@@ -69,6 +69,17 @@ struct GameState {
 
     // 1 on the screens the smaller fonts and windows were made for; set once at start.
     int LARGE_FONT = 0;
+
+    // The records file: its spare line as it stands, and whether the user
+    // declined the file for this run.
+    QString SPARE_VALUE;
+    int NO_SAVE = 0;
+
+    // A name label being dragged onto another.
+    int DRAG_FROM = -1;
+    QString DRAG_NAME;
+    int DROP_TO = -1;
+    QString DROP_NAME;
 };
 
 } // namespace kz

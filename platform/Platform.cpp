@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include <QFile>
+#include <QSaveFile>
 #include <cmath>
 
 namespace kz {
@@ -29,6 +31,24 @@ void Random::supply(const std::vector<double>& draws)
 void Random::reset()
 {
     *this = Random();
+}
+
+std::optional<QByteArray> FileStore::read(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return f.readAll();
+}
+
+bool FileStore::write(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(bytes) != bytes.size())
+        return false;
+    return f.commit();
 }
 
 void Platform::pause(int ms)

@@ -4,7 +4,9 @@
 // outside world only through these services, so tests and the headless
 // driver can swap all of it.
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -62,6 +64,24 @@ public:
     virtual QString musicMode() = 0;
 };
 
+// Whole files in and out. A write replaces the file atomically: a temporary
+// file in the same folder, then a rename, so a crash or a full disk leaves
+// the old file or the new one, never a torn one.
+class FileStore {
+public:
+    virtual ~FileStore() = default;
+    virtual std::optional<QByteArray> read(const QString& path);
+    virtual bool write(const QString& path, const QByteArray& bytes);
+};
+
+// One repeating timer that runs while the window handles events.
+class Ticker {
+public:
+    virtual ~Ticker() = default;
+    virtual void start(int intervalMs, std::function<void()> tick) = 0;
+    virtual void stop() = 0;
+};
+
 // The program's one uniform generator on [0, 1). It is never seeded from the
 // clock: every run draws the same sequence. Tests may supply draws, which are
 // used up first.
@@ -94,6 +114,8 @@ struct Platform {
     Dialogs* dialogs = nullptr;
     AudioDevice* audio = nullptr;
     Trace* trace = nullptr;
+    FileStore* files = nullptr;
+    Ticker* ticker = nullptr;
     Random random;
     QString appDir;
     bool quitRequested = false;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <ctime>
 
@@ -37,6 +38,31 @@ void QtEventPump::yield()
 void QtEventPump::waitForEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+QtTicker::QtTicker() : timer_(new QTimer)
+{
+    timer_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer_, &QTimer::timeout, [this] {
+        if (tick_)
+            tick_();
+    });
+}
+
+QtTicker::~QtTicker()
+{
+    delete timer_;
+}
+
+void QtTicker::start(int intervalMs, std::function<void()> tick)
+{
+    tick_ = std::move(tick);
+    timer_->start(intervalMs);
+}
+
+void QtTicker::stop()
+{
+    timer_->stop();
 }
 
 bool QtDialogs::askYesNo(const QString& title, const QString& text)

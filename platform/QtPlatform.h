@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+class QTimer;
 class QWidget;
 
 namespace kz {
@@ -39,6 +40,18 @@ public:
 
 private:
     QWidget* parent_;
+};
+
+class QtTicker final : public Ticker {
+public:
+    QtTicker();
+    ~QtTicker() override;
+    void start(int intervalMs, std::function<void()> tick) override;
+    void stop() override;
+
+private:
+    QTimer* timer_;
+    std::function<void()> tick_;
 };
 
 // No sound at all: what the game does where no audio device can be opened.

@@ -11,6 +11,28 @@ void VirtualClock::advanceTo(double t)
         onAdvance(now_);
 }
 
+void VirtualTicker::start(int intervalMs, std::function<void()> tick)
+{
+    tick_ = std::move(tick);
+    interval_ = std::max(1, intervalMs);
+    next_ = clock_.now() + interval_;
+    running_ = true;
+}
+
+void VirtualTicker::stop()
+{
+    running_ = false;
+}
+
+void VirtualTicker::fireDue()
+{
+    while (running_ && next_ <= clock_.now()) {
+        next_ += interval_;
+        auto tick = tick_; // the tick may stop or restart the timer
+        tick();
+    }
+}
+
 static QString oneLine(QString s)
 {
     return s.replace('\n', "\\n");

@@ -24,6 +24,26 @@ private:
     double now_ = 0;
 };
 
+// The repeating timer on virtual time: ticks are due every interval and fire
+// when the event pump next handles events, as a real timer's would.
+class VirtualTicker final : public Ticker {
+public:
+    explicit VirtualTicker(const Clock& clock) : clock_(clock) {}
+    void start(int intervalMs, std::function<void()> tick) override;
+    void stop() override;
+    // Fires the ticks that are due by now, one at a time.
+    void fireDue();
+    // Time of the next tick, or -1 when stopped.
+    double nextTick() const { return running_ ? next_ : -1; }
+
+private:
+    const Clock& clock_;
+    std::function<void()> tick_;
+    double next_ = 0;
+    int interval_ = 0;
+    bool running_ = false;
+};
+
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Asked {

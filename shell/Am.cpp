@@ -218,6 +218,7 @@ Am::Am(QWidget* parent) : QMainWindow(parent)
     ApplyFonts(*this, 0);
     PlaceControls(*this);
     outerSizeTwips = MainWindowTwips(0);
+    setFixedSize(800, 600 + menuBar()->sizeHint().height());
     qApp->installEventFilter(new ControlKeys(this));
 }
 
@@ -252,6 +253,7 @@ void Am::buildBoard()
     arenaPal.setColor(QPalette::ButtonText, Qt::black);
     BGV->setPalette(arenaPal);
     BGV->setCursor(QCursor(QPixmap::fromImage(picture("CURSOR", {})), 4, 2));
+    dragCursor_ = QCursor(QPixmap::fromImage(picture("DRAG", {})), 8, 8);
 
     Pre = new PictureButton(picture("PRE", {281, 49}), BGV);
     Pre->hide();
@@ -297,8 +299,23 @@ void Am::buildBoard()
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
         connect(l, &NameLabel::pressed, this, [this](int seat) {
-            if (SELE->isVisible())
-                guarded([seat] { EnterPlayerName(seat); });
+            guarded([seat] { DragStart(seat); });
+            if (state().DRAG_FROM == seat)
+                QApplication::setOverrideCursor(dragCursor_);
+        });
+        connect(l, &NameLabel::released, this, [this](int, QPoint global) {
+            if (QApplication::overrideCursor())
+                QApplication::restoreOverrideCursor();
+            int target = -1;
+            for (int k = 0; k < 4; ++k)
+                if (L_NM[k]->rect().contains(L_NM[k]->mapFromGlobal(global)))
+                    target = k;
+            guarded([target] {
+                if (target >= 0)
+                    DropOn(target);
+                else
+                    CancelDrag();
+            });
         });
     }
 

@@ -5,6 +5,7 @@
 #include "platform/Surface.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QFont>
 #include <QFrame>
 #include <QImage>
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QMainWindow>
 #include <QPixmap>
+#include <QPointer>
 #include <array>
 
 class QAction;
@@ -21,6 +23,8 @@ class QMenu;
 class QPushButton;
 
 namespace kz {
+
+class TitleWindow;
 
 // The arena view: the athlete is drawn here, and mouse presses over it are
 // the hand (left) and foot (right) controls.
@@ -121,6 +125,9 @@ public:
     // The window's outer size in twips, as the layout sets it.
     QSize outerSizeTwips;
 
+    // The title window until the game hands over from it.
+    QPointer<TitleWindow> atitle;
+
     // Seat label captions and colours, traced for the headless transcript.
     void setNameCaption(int seat, const QString& caption);
     QString nameCaption(int seat) const;
@@ -132,6 +139,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    QCursor dragCursor_;
     void buildBoard();
     void buildMenus();
     void loadPictures();

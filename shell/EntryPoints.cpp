@@ -2,6 +2,7 @@
 
 #include "game/World.h"
 #include "platform/Platform.h"
+#include "shell/Settings.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,11 @@ void guarded(const std::function<void()>& handler)
 
 void QuitGame()
 {
+    if (sys().quitRequested)
+        return;
     sys().note("quit");
+    // A record set since the last save must not be lost on the way out.
+    SaveSettings();
     sys().requestQuit();
     QCoreApplication::quit();
 }

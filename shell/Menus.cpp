@@ -63,3 +63,52 @@ void EnterPlayerName(int seat)
 }
 
 } // namespace kz
+
+namespace kz {
+
+void DragStart(int seat)
+{
+    auto& s = state();
+    auto& a = am();
+    if (!a.SELE->isVisible())
+        return;
+    if (s.DRAG_FROM == -1) {
+        PlaySound(1);
+        s.DRAG_FROM = seat;
+        s.DRAG_NAME = a.nameCaption(seat);
+    }
+}
+
+void DropOn(int seat)
+{
+    auto& s = state();
+    auto& a = am();
+    if (!a.SELE->isVisible()) {
+        s.DRAG_FROM = -1;
+        return;
+    }
+    s.DROP_TO = seat;
+    if (s.DROP_TO == s.DRAG_FROM) {
+        s.DRAG_FROM = -1;
+        EnterPlayerName(seat);
+        return;
+    }
+    if (s.DRAG_FROM != -1) {
+        PlaySound(14);
+        s.DROP_NAME = a.nameCaption(s.DROP_TO);
+        a.setNameCaption(s.DRAG_FROM, s.DROP_NAME);
+        a.setNameCaption(s.DROP_TO, s.DRAG_NAME);
+        s.PL_NAME[s.DROP_TO] = s.DRAG_NAME;
+        s.PL_NAME[s.DRAG_FROM] = s.DROP_NAME;
+        s.DRAG_FROM = -1;
+    }
+}
+
+void CancelDrag()
+{
+    // Released away from the labels: forget the start, so that a later click
+    // on a label opens the name entry instead of swapping two names.
+    state().DRAG_FROM = -1;
+}
+
+} // namespace kz

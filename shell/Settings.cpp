@@ -1,20 +1,176 @@
 #include "shell/Settings.h"
 
+#include "game/GameState.h"
 #include "game/World.h"
 #include "platform/Platform.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <cmath>
+
 namespace kz {
 
-// The records file comes with the application shell; until then the values
-// live for the run only.
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+
+QString oneLine(QString s)
+{
+    // A value is its whole line: line breaks inside it would shift the rest.
+    s.replace('\r', ' ');
+    s.replace('\n', ' ');
+    return s;
+}
+
+std::optional<QByteArray> toShiftJis(const QString& text)
+{
+    QStringEncoder enc("Shift_JIS");
+    QStringDecoder dec("Shift_JIS");
+    if (!enc.isValid() || !dec.isValid())
+        return std::nullopt;
+    const QByteArray bytes = enc(text);
+    if (enc.hasError())
+        return std::nullopt;
+    const QString back = dec(bytes);
+    if (dec.hasError() || back != text)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+QString SettingsPath()
+{
+    return sys().appDir + "/Kez.ini";
+}
+
+QStringList DecodeSettings(const QByteArray& bytes)
+{
+    QString text;
+    if (bytes.startsWith(kUtf8Mark)) {
+        text = QString::fromUtf8(bytes.mid(kUtf8Mark.size()));
+    } else {
+        QStringDecoder dec("Shift_JIS");
+        text = dec(bytes);
+    }
+    text.replace("\r\n", "\n");
+    QStringList lines = text.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QByteArray EncodeSettings(const SettingsLines& l)
+{
+    QString text;
+    for (const QString& v : {l.holder, l.spare, l.record, l.names[0], l.names[1], l.names[2], l.names[3]})
+        text += oneLine(v) + "\r\n";
+    if (auto sjis = toShiftJis(text))
+        return *sjis;
+    return kUtf8Mark + text.toUtf8();
+}
+
+std::optional<double> ParseRecord(const QString& line)
+{
+    bool ok = false;
+    const double v = line.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+QString FormatRecord(double v)
+{
+    QString s = QString::number(v, 'f', 10);
+    if (s.contains('.')) {
+        while (s.endsWith('0'))
+            s.chop(1);
+        if (s.endsWith('.'))
+            s.chop(1);
+    }
+    return v < 0 ? s : ' ' + s;
+}
+
+namespace {
+
+// Reads the seven values in order, each taking effect as it is read.
+// False when the file is missing, short or damaged.
+bool readFile()
+{
+    auto& s = state();
+    const auto bytes = sys().files->read(SettingsPath());
+    if (!bytes)
+        return false;
+    const QStringList lines = DecodeSettings(*bytes);
+    if (lines.size() < 1)
+        return false;
+    s.RECORD_NAME = lines[0];
+    if (lines.size() < 2)
+        return false;
+    s.SPARE_VALUE = lines[1];
+    if (lines.size() < 3)
+        return false;
+    const auto record = ParseRecord(lines[2]);
+    if (!record)
+        return false;
+    s.RECORD = *record;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (lines.size() < 4 + seat)
+            return false;
+        s.PL_NAME[seat] = lines[3 + seat];
+    }
+    return true;
+}
+
+bool writeFile()
+{
+    const auto& s = state();
+    SettingsLines l;
+    l.holder = s.RECORD_NAME;
+    l.spare = s.SPARE_VALUE;
+    l.record = FormatRecord(s.RECORD);
+    for (int seat = 0; seat < kSeats; ++seat)
+        l.names[seat] = s.PL_NAME[seat];
+    const bool ok = sys().files->write(SettingsPath(), EncodeSettings(l));
+    sys().note(ok ? "settings save" : "settings save failed");
+    return ok;
+}
+
+} // namespace
+
 void LoadSettings()
 {
+    auto& s = state();
+    s.RECORD_NAME = "Morel";
+    s.RECORD = 400;
     sys().note("settings load");
+    for (;;) {
+        if (s.NO_SAVE == 1)
+            return;
+        if (readFile())
+            return;
+        const bool yes = sys().dialogs->askYesNo(
+            "初期データーの作成",
+            "データーをアプリケーションのある場所に作成します。\nCD-ROMからの起動や保存したくない時はNOを選択して下さい");
+        if (!yes) {
+            s.NO_SAVE = 1;
+            continue;
+        }
+        if (!writeFile()) {
+            // Said once; the game then runs without the file instead of asking for ever.
+            sys().dialogs->warn("初期データーの作成",
+                                "データーを作成できませんでした。\n" + SettingsPath()
+                                    + "\n記録と選手名は保存されませんが、このまま遊べます。");
+            s.NO_SAVE = 1;
+        }
+    }
 }
 
 void SaveSettings()
 {
-    sys().note("settings save");
+    if (state().NO_SAVE == 1)
+        return;
+    writeFile();
 }
 
 } // namespace kz

@@ -14,12 +14,16 @@ int main(int argc, char** argv)
     kz::QtDialogs dialogs;
     kz::SilentAudio audio;
     kz::Trace trace;
+    kz::FileStore files;
+    kz::QtTicker ticker;
     kz::Platform platform;
     platform.clock = &clock;
     platform.pump = &pump;
     platform.dialogs = &dialogs;
     platform.audio = &audio;
     platform.trace = &trace;
+    platform.files = &files;
+    platform.ticker = &ticker;
     platform.appDir = QCoreApplication::applicationDirPath();
 
     kz::GameState state;

@@ -25,12 +25,15 @@ public:
     // Called when the game blocks waiting for a button. Default: press it.
     std::function<void()> onWait;
     int yields = 0;
+    VirtualTicker* ticker = nullptr;
 
     void yield() override
     {
         ++yields;
         if (onYield)
             onYield();
+        if (ticker)
+            ticker->fireDue();
         QCoreApplication::processEvents();
     }
     void waitForEvents() override
@@ -47,6 +50,8 @@ struct TestWorld {
     ScriptedDialogs dialogs;
     RecordingAudio audio;
     MemoryTrace trace;
+    FileStore files;
+    VirtualTicker ticker{clock};
     Platform platform;
     GameState s;
     std::unique_ptr<Am> window;
@@ -58,6 +63,9 @@ struct TestWorld {
         platform.dialogs = &dialogs;
         platform.audio = &audio;
         platform.trace = &trace;
+        platform.files = &files;
+        platform.ticker = &ticker;
+        pump.ticker = &ticker;
         platform.appDir = "/app";
         dialogs.platform = &platform;
         Surface::setPresentImmediately(false);

@@ -32,7 +32,7 @@ Action action(const QStringList& words, int lineNo)
 {
     if (words.isEmpty())
         fail(lineNo, "missing action");
-    static const QStringList verbs = {"hand", "foot", "space", "muhenkan", "lmb", "rmb", "menu", "click", "dblclick", "close", "key"};
+    static const QStringList verbs = {"hand", "foot", "space", "muhenkan", "lmb", "rmb", "menu", "click", "dblclick", "close", "key", "drag"};
     Action a;
     a.verb = words[0];
     if (!verbs.contains(a.verb))
@@ -79,6 +79,17 @@ Script ParseScript(const QString& text)
             script.areDelay = delay(w[1], lineNo);
         } else if (key == "pre" && w.size() == 2) {
             script.preDelay = delay(w[1], lineNo);
+        } else if (key == "title" && (w.size() == 2 || w.size() == 3)) {
+            if (w[1] == "never") {
+                script.titleDelay = std::nullopt;
+            } else if (w[1] == "click" || w[1] == "key") {
+                script.titleByKey = w[1] == "key";
+                script.titleDelay = w.size() == 3 ? number(w[2], lineNo) : 0;
+            } else {
+                fail(lineNo, "title click|key [MS] or title never");
+            }
+        } else if (key == "appdir" && w.size() >= 2) {
+            script.appDir = line.section(QRegularExpression("\\s+"), 1);
         } else if (key == "answer" && w.size() >= 2) {
             script.answers << line.section(QRegularExpression("\\s+"), 1);
         } else if (key == "end" && w.size() == 2) {

@@ -31,6 +31,9 @@ struct Script {
     std::vector<std::pair<int, QString>> names;
     std::optional<double> areDelay = 500;   // nullopt: never pressed
     std::optional<double> preDelay = 500;
+    std::optional<double> titleDelay = 0;   // the title is clicked (or a key pressed) this long after it shows
+    bool titleByKey = false;
+    QString appDir;                   // empty: a fresh temporary folder
     QStringList answers;
     std::vector<Event> events;
     double endAt = -1;                // stop the run at this virtual time (-1: when idle)

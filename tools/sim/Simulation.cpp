@@ -6,6 +6,7 @@
 #include "platform/Virtual.h"
 #include "shell/Am.h"
 #include "shell/Startup.h"
+#include "shell/TitleWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -47,14 +49,19 @@ public:
             press_ = Press{now + *script_.areDelay, am().Are};
         } else if (what == "wait Pre" && script_.preDelay) {
             press_ = Press{now + *script_.preDelay, am().Pre};
+        } else if (what == "title shown" && script_.titleDelay) {
+            titleAt_ = now + *script_.titleDelay;
         }
     }
 
     void yield() override
     {
         deliverDue();
+        ticker_.fireDue();
         QCoreApplication::processEvents();
     }
+
+    VirtualTicker& ticker() { return ticker_; }
 
     void waitForEvents() override
     {
@@ -83,8 +90,7 @@ public:
                 break;
             clock_.advanceTo(next);
             try {
-                deliverDue();
-                QCoreApplication::processEvents();
+                yield();
             } catch (const QuitRequested&) {
                 break;
             }
@@ -126,12 +132,30 @@ private:
         }
         if (!idle && press_ && (best < 0 || press_->at < best))
             best = press_->at;
+        if (titleAt_ >= 0 && (best < 0 || titleAt_ < best))
+            best = titleAt_;
+        // Timer ticks only matter while something else is still to come, or
+        // until the script's end.
+        const double tick = ticker_.nextTick();
+        if (tick >= 0 && (best >= 0 || script_.endAt >= 0) && (best < 0 || tick < best))
+            best = tick;
         return best;
     }
 
     void deliverDue()
     {
         const double now = clock_.now();
+        if (titleAt_ >= 0 && titleAt_ <= now) {
+            titleAt_ = -1;
+            if (TitleWindow* t = am().atitle) {
+                if (script_.titleByKey) {
+                    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+                    QCoreApplication::sendEvent(t->TIT, &key);
+                } else {
+                    sendMouse(t->TIT, Qt::LeftButton);
+                }
+            }
+        }
         if (press_ && press_->at <= now) {
             QAbstractButton* b = press_->button;
             press_.reset();
@@ -232,6 +256,23 @@ private:
                 clickIfVisible(w.SEL[n - 1], "sel");
             else if (arg0 == "name" && n >= 0 && n <= 3)
                 sendMouse(w.L_NM[n], Qt::LeftButton);
+        } else if (a.verb == "drag" && a.args.size() == 2) {
+            // Press on one name label and let go over another (or off the labels).
+            const int from = arg0.toInt();
+            if (from < 0 || from > 3)
+                return;
+            QWidget* src = w.L_NM[from];
+            const QPointF local(src->width() / 2.0, src->height() / 2.0);
+            QPointF global = src->mapToGlobal(local);
+            const int to = a.args[1] == "off" ? -1 : a.args[1].toInt();
+            if (to >= 0 && to <= 3)
+                global = w.L_NM[to]->mapToGlobal(local);
+            else
+                global = w.HAI->mapToGlobal(QPointF(700, 200));
+            QMouseEvent press(QEvent::MouseButtonPress, local, src->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(src, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, src->mapFromGlobal(global), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(src, &release);
         } else if (a.verb == "dblclick" && arg0 == "hotspot") {
             sendMouse(w.Image1, Qt::LeftButton, QEvent::MouseButtonDblClick);
         } else if (a.verb == "close") {
@@ -247,6 +288,8 @@ private:
     std::vector<Event> remaining_;
     std::map<std::tuple<int, int, bool>, double> anchors_;
     std::optional<Press> press_;
+    double titleAt_ = -1;
+    VirtualTicker ticker_{clock_};
 };
 
 QString num(double v)
@@ -303,6 +346,7 @@ Outcome RunSimulation(const Script& script, const std::function<void(const QStri
     VirtualClock clock;
     ScriptedDialogs dialogs;
     RecordingAudio audio;
+    FileStore files;
     Platform platform;
     Driver driver(script, clock, platform, out, sink);
     platform.clock = &clock;
@@ -310,7 +354,11 @@ Outcome RunSimulation(const Script& script, const std::function<void(const QStri
     platform.dialogs = &dialogs;
     platform.audio = &audio;
     platform.trace = &driver;
-    platform.appDir = QCoreApplication::applicationDirPath();
+    platform.files = &files;
+    platform.ticker = &driver.ticker();
+    // A fresh folder unless the script names one, so that no run sees another's records.
+    QTemporaryDir scratch;
+    platform.appDir = script.appDir.isEmpty() ? scratch.path() : script.appDir;
     dialogs.platform = &platform;
     for (const QString& a : script.answers)
         dialogs.answers.push_back(a);
@@ -323,6 +371,7 @@ Outcome RunSimulation(const Script& script, const std::function<void(const QStri
         Am window;
         installWorld(&gameState, &window, &platform);
         StartUp();
+        QCoreApplication::processEvents();
         if (script.players > 0)
             window.SEL[script.players - 1]->setChecked(true);
         for (const auto& [seat, name] : script.names) {
