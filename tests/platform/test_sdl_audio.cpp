@@ -16,9 +16,16 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 using kz::SdlAudio;
+
+// Lets failures show the mode words as text.
+void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -260,7 +267,10 @@ TEST_F(SdlAudioOnDisk, BadEffectOrMusicFilePlaysNothingAndSilencesTheEffect)
         EXPECT_EQ(audio->musicMode(), QString()) << row.what;
         EXPECT_EQ(Mix_PlayingMusic(), 0) << row.what;
     }
-    // A sound effect is not music.
+    // Each kind of file only where it belongs.
+    audio->playEffect(longTone);
+    audio->playEffect(note);
+    EXPECT_EQ(Mix_Playing(0), 0);
     EXPECT_FALSE(audio->openMusic(longTone));
 }
 
