@@ -19,6 +19,8 @@ done
 Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=:$display
+# A real window in that server, whatever platform the rest of the suite uses.
+export QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || fail "no X server"
 
@@ -26,7 +28,9 @@ xdpyinfo >/dev/null 2>&1 || fail "no X server"
 app="$work/app"
 mkdir -p "$app"
 cp "$game_dir/kezora" "$game_dir"/KEZ_* "$game_dir/Kez.htm" "$app/"
-SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "$app/kezora" > "$work/game.log" 2>&1 &
+# Its own temporary folder: a copy of the game running elsewhere holds the lock there.
+mkdir -p "$work/tmp"
+TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "$app/kezora" > "$work/game.log" 2>&1 &
 game_pid=$!
 
 wait_window() { # name regexp, seconds
