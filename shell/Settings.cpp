@@ -91,6 +91,31 @@ QString FormatRecord(double v)
     return v < 0 ? s : ' ' + s;
 }
 
+SettingsValues ParseSettings(const QByteArray& bytes)
+{
+    SettingsValues v;
+    const QStringList lines = DecodeSettings(bytes);
+    auto line = [&](int i) -> std::optional<QString> {
+        if (i < lines.size())
+            return lines[i];
+        return std::nullopt;
+    };
+    v.holder = line(0);
+    v.spare = line(1);
+    if (!v.spare)
+        return v;
+    const auto recordLine = line(2);
+    if (!recordLine || !(v.record = ParseRecord(*recordLine)))
+        return v;
+    for (int seat = 0; seat < 4; ++seat) {
+        v.names[seat] = line(3 + seat);
+        if (!v.names[seat])
+            return v;
+    }
+    v.complete = true;
+    return v;
+}
+
 namespace {
 
 // Reads the seven values in order, each taking effect as it is read.
@@ -101,25 +126,17 @@ bool readFile()
     const auto bytes = sys().files->read(SettingsPath());
     if (!bytes)
         return false;
-    const QStringList lines = DecodeSettings(*bytes);
-    if (lines.size() < 1)
-        return false;
-    s.RECORD_NAME = lines[0];
-    if (lines.size() < 2)
-        return false;
-    s.SPARE_VALUE = lines[1];
-    if (lines.size() < 3)
-        return false;
-    const auto record = ParseRecord(lines[2]);
-    if (!record)
-        return false;
-    s.RECORD = *record;
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (lines.size() < 4 + seat)
-            return false;
-        s.PL_NAME[seat] = lines[3 + seat];
-    }
-    return true;
+    const SettingsValues v = ParseSettings(*bytes);
+    if (v.holder)
+        s.RECORD_NAME = *v.holder;
+    if (v.spare)
+        s.SPARE_VALUE = *v.spare;
+    if (v.record)
+        s.RECORD = *v.record;
+    for (int seat = 0; seat < kSeats; ++seat)
+        if (v.names[seat])
+            s.PL_NAME[seat] = *v.names[seat];
+    return v.complete;
 }
 
 bool writeFile()

@@ -88,6 +88,19 @@ Script ParseScript(const QString& text)
             } else {
                 fail(lineNo, "title click|key [MS] or title never");
             }
+        } else if (key == "autoplay" && w.size() >= 2) {
+            for (int i = 1; i < w.size(); ++i) {
+                if (w[i] == "all") {
+                    script.autoplay = {0, 1, 2, 3};
+                } else if (w[i] == "until" && i + 1 < w.size()) {
+                    script.autoplayUntil = static_cast<int>(number(w[++i], lineNo));
+                } else {
+                    const int seat = static_cast<int>(number(w[i], lineNo));
+                    if (seat > 3)
+                        fail(lineNo, "seat must be 0 to 3");
+                    script.autoplay.push_back(seat);
+                }
+            }
         } else if (key == "appdir" && w.size() >= 2) {
             script.appDir = line.section(QRegularExpression("\\s+"), 1);
         } else if (key == "answer" && w.size() >= 2) {

@@ -34,6 +34,8 @@ struct Script {
     std::optional<double> titleDelay = 0;   // the title is clicked (or a key pressed) this long after it shows
     bool titleByKey = false;
     QString appDir;                   // empty: a fresh temporary folder
+    std::vector<int> autoplay;        // seats that play good routines by themselves
+    int autoplayUntil = 10;           // ... in matches up to this one
     QStringList answers;
     std::vector<Event> events;
     double endAt = -1;                // stop the run at this virtual time (-1: when idle)

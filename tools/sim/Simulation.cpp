@@ -1,5 +1,7 @@
 #include "Simulation.h"
 
+#include "Autoplayer.h"
+
 #include "game/GameState.h"
 #include "game/Tournament.h"
 #include "game/World.h"
@@ -31,6 +33,11 @@ public:
     {
         for (const Event& e : script.events)
             remaining_.push_back(e);
+        const auto seats = script.autoplay;
+        const int until = script.autoplayUntil;
+        player_.playsWell = [seats, until](int match, int seat) {
+            return match <= until && std::find(seats.begin(), seats.end(), seat) != seats.end();
+        };
     }
 
     // Trace: keep the line, and watch for the moments scripted times count from.
@@ -42,6 +49,7 @@ public:
             sink_(l);
         const QString what = l.section(' ', 1);
         const double now = clock_.now();
+        player_.onEvent(what);
         if (what == "pass forward" || what == "pass return") {
             const auto& s = state();
             anchors_[{s.MATCH_NO, static_cast<int>(s.CUR_SEAT), what == "pass return"}] = now;
@@ -57,6 +65,7 @@ public:
     void yield() override
     {
         deliverDue();
+        player_.act();
         ticker_.fireDue();
         QCoreApplication::processEvents();
     }
@@ -289,6 +298,7 @@ private:
     std::map<std::tuple<int, int, bool>, double> anchors_;
     std::optional<Press> press_;
     double titleAt_ = -1;
+    Autoplayer player_;
     VirtualTicker ticker_{clock_};
 };
 
