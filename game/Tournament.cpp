@@ -83,18 +83,25 @@ void runStartRequests(StartRequest request)
 {
     if (gTournamentDepth > 0) {
         // The previous tournament is still on its way out: start right after it returns.
+        if (request == StartRequest::Button)
+            PlaySound(10);
         gPending = request;
         sys().note("start deferred");
         return;
     }
+    bool fresh = true;
     gPending = request;
     while (gPending != StartRequest::None) {
         const StartRequest r = gPending;
         gPending = StartRequest::None;
-        if (r == StartRequest::Button)
+        if (r == StartRequest::Button) {
             setAllNamesWhite();
-        else
+            if (fresh)
+                PlaySound(10); // a deferred click already sounded when it was made
+        } else {
             state().STOP_FLAG = 0;
+        }
+        fresh = false;
         ++gTournamentDepth;
         try {
             StartTournament();
@@ -123,7 +130,6 @@ void ResetTournamentGuards()
 
 void OnStartButton()
 {
-    PlaySound(10);
     runStartRequests(StartRequest::Button);
 }
 
