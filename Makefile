@@ -4,7 +4,7 @@
 JOBS ?= 2
 BUILD_TYPE ?= RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-build test-asan clean
+.PHONY: run test deps build build-asan test-build test-asan bench clean fuzz monkey soak kills exit-real
 
 deps:
 	@scripts/install-deps.sh
@@ -29,5 +29,31 @@ test-asan: build-asan
 
 test: test-build test-asan
 
+# Release build of the game, the driver and the benchmarks in build-bench/,
+# then every benchmark, one line per target (not part of make test).
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKEZORA_BENCH=ON
+	cmake --build build-bench -j$(JOBS) --target kezora kezora_help kezora-sim kezora-bench-micro kezora-bench-window kezora-mapwait
+	tools/bench/run.sh build-bench
+
+# Reliability campaigns, longer than make test runs them (docs/reliability.md).
+fuzz:
+	tools/fuzz/run.sh $(or $(RUNS),1000000)
+
+monkey: build
+	cd build && QT_QPA_PLATFORM=offscreen nice ./kezora-monkey $(or $(SCRIPTS),10000)
+
+soak: build build-asan
+	cd build && QT_QPA_PLATFORM=offscreen nice ./kezora-soak 200
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp nice ./kezora-soak 200
+
+kills: build
+	cd build && QT_QPA_PLATFORM=offscreen KEZORA_KILLS=$(or $(KILLS),1000) \
+	  tests/test_reliability --gtest_filter='InterruptedSaves.*'
+
+exit-real: build
+	tests/reliability/exit_real.sh build $(or $(RUNS),10)
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz build-bench

@@ -44,10 +44,12 @@ std::optional<QByteArray> FileStore::read(const QString& path)
 bool FileStore::write(const QString& path, const QByteArray& bytes)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that the disk cuts short (full disk, file
+    // size limit) passed unnoticed and commit() put the torn file in place.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (f.write(bytes) != bytes.size())
-        return false;
+        return false; // not committed: the old file stays
     return f.commit();
 }
 

@@ -6,10 +6,16 @@
 #include <QTimer>
 
 #include <ctime>
+#include <sys/prctl.h>
 
 namespace kz {
 
-SteadyClock::SteadyClock() : start_(std::chrono::steady_clock::now()) {}
+SteadyClock::SteadyClock() : start_(std::chrono::steady_clock::now())
+{
+    // The kernel lets a sleep of this thread run up to 50 us long by
+    // default, to batch wake-ups; a frame should end when it is due.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+}
 
 double SteadyClock::now() const
 {

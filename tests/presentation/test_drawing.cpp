@@ -284,6 +284,33 @@ TEST_F(Athlete, TileAboveTheViewIsClipped)
     EXPECT_EQ(w.am().Dummy.size(), QSize(200, 200));
 }
 
+// The game's RGB32 pictures take a hand-written path; pictures in any other
+// format go through QPainter. Both must compose the same tile, edges included.
+TEST(ComposeTile, HandWrittenPathMatchesThePainter)
+{
+    auto noise = [](QSize size, unsigned seed) {
+        QImage img(size, QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                img.setPixel(x, y, 0xff000000u | (seed >> 8));
+            }
+        return img;
+    };
+    const QImage bg = noise({786, 300}, 1), mask = noise({760, 160}, 2), figure = noise({760, 160}, 3);
+    const auto other = [](const QImage& img) { return img.convertToFormat(QImage::Format_ARGB32_Premultiplied); };
+    for (const QPoint at : {QPoint(0, 95), QPoint(-190, -20), QPoint(750, 250), QPoint(300, 120)}) {
+        for (const int cell : {0, 25, 71, 72, 75}) {
+            SCOPED_TRACE("at " + std::to_string(at.x()) + "," + std::to_string(at.y()) + " cell " + std::to_string(cell));
+            QImage fast = noise({200, 200}, 4);
+            QImage painted = other(fast);
+            ComposeTile(fast, bg, mask, figure, at, cell);
+            ComposeTile(painted, other(bg), other(mask), other(figure), at, cell);
+            EXPECT_TRUE(samePixels(fast, painted));
+        }
+    }
+}
+
 // ---- scoreboard digits ------------------------------------------------------------
 
 // Glyph cell k of the digit font: colours tell k (red) and the pixel inside the glyph.
