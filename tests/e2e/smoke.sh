@@ -12,17 +12,8 @@ game_pid=""; xvfb_pid=""
 say() { echo "smoke: $*"; }
 fail() { say "FAILED: $*"; [ -n "${DISPLAY:-}" ] && import -window root "$work/failed.png" 2>/dev/null && cp "$work/failed.png" /tmp/kezora-smoke-failed.png; exit 1; }
 
-# A display of our own.
-for n in $(seq 91 140); do
-  [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || { display=$n; break; }
-done
-Xvfb :$display -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=:$display
-# A real window in that server, whatever platform the rest of the suite uses.
-export QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "no X server"
+. "$(dirname "$0")/x11.sh"
+start_x_server "$work" || fail "no X server"
 
 # A fresh folder with the game and its files, and no records file yet.
 app="$work/app"
@@ -32,17 +23,6 @@ cp "$game_dir/kezora" "$game_dir"/KEZ_* "$game_dir/Kez.htm" "$app/"
 mkdir -p "$work/tmp"
 TMPDIR="$work/tmp" SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "$app/kezora" > "$work/game.log" 2>&1 &
 game_pid=$!
-
-wait_window() { # name regexp, seconds
-  local id=""
-  for _ in $(seq $(( $2 * 10 ))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 $game_pid 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 
 question=$(wait_window '初期データーの作成' 30) || fail "the records question did not come up"
 say "records question"

@@ -12,28 +12,10 @@ game_pid=""; xvfb_pid=""
 trap 'kill -9 $game_pid 2>/dev/null || true; kill $xvfb_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() { echo "exit_real: FAILED: $*"; [ -f "$work/game.log" ] && tail -n 30 "$work/game.log"; exit 1; }
 
-# Xvfb picks a free display itself and tells us which.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=$(cat "$work/display" 2>/dev/null || true)
-[ -n "$display" ] || fail "Xvfb did not start"
-export DISPLAY=:$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
+. "$(dirname "$0")/../e2e/x11.sh"
+start_x_server "$work" || fail "no X server"
+export SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "no X server"
-
-wait_window() { # name regexp, seconds
-  local id=""
-  for _ in $(seq $(( $2 * 10 ))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 $game_pid 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
-
 mkdir -p "$work/app" "$work/tmp"
 cp "$build/kezora" "$build"/KEZ_* "$work/app/"
 for run in $(seq "$runs"); do
