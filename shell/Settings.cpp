@@ -6,6 +6,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <cmath>
 
 namespace kz {
@@ -20,6 +21,40 @@ QString oneLine(QString s)
     s.replace('\r', ' ');
     s.replace('\n', ' ');
     return s;
+}
+
+// Beyond ASCII, and well-formed UTF-8 throughout (shortest forms, no
+// surrogates, nothing above U+10FFFF).
+bool looksLikeUtf8(const QByteArray& bytes)
+{
+    bool beyondAscii = false;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        beyondAscii = true;
+        int more = 0;
+        char32_t cp = 0;
+        if (c >= 0xC2 && c <= 0xDF) { more = 1; cp = c & 0x1F; }
+        else if (c >= 0xE0 && c <= 0xEF) { more = 2; cp = c & 0x0F; }
+        else if (c >= 0xF0 && c <= 0xF4) { more = 3; cp = c & 0x07; }
+        else return false;
+        if (end - p <= more)
+            return false;
+        for (int k = 1; k <= more; ++k) {
+            if ((p[k] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[k] & 0x3F);
+        }
+        if ((more == 2 && cp < 0x800) || (more == 3 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += more + 1;
+    }
+    return beyondAscii;
 }
 
 std::optional<QByteArray> toShiftJis(const QString& text)
@@ -50,8 +85,15 @@ QStringList DecodeSettings(const QByteArray& bytes)
     if (bytes.startsWith(kUtf8Mark)) {
         text = QString::fromUtf8(bytes.mid(kUtf8Mark.size()));
     } else {
-        QStringDecoder dec("Shift_JIS");
-        text = dec(bytes);
+        // A file edited by hand in UTF-8 often has no mark. Shift_JIS text is
+        // practically never valid UTF-8 once it holds anything beyond ASCII,
+        // so strict UTF-8 that decodes cleanly is taken as such.
+        if (looksLikeUtf8(bytes)) {
+            text = QString::fromUtf8(bytes);
+        } else {
+            QStringDecoder dec("Shift_JIS");
+            text = dec(bytes);
+        }
     }
     text.replace("\r\n", "\n");
     QStringList lines = text.split('\n');
@@ -65,7 +107,9 @@ QByteArray EncodeSettings(const SettingsLines& l)
     QString text;
     for (const QString& v : {l.holder, l.spare, l.record, l.names[0], l.names[1], l.names[2], l.names[3]})
         text += oneLine(v) + "\r\n";
-    if (auto sjis = toShiftJis(text))
+    // Shift_JIS unless a value does not fit it, or the bytes would read back
+    // as UTF-8 (the reader takes clean UTF-8 as such).
+    if (auto sjis = toShiftJis(text); sjis && !looksLikeUtf8(*sjis))
         return *sjis;
     return kUtf8Mark + text.toUtf8();
 }

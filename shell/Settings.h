@@ -20,7 +20,8 @@ struct SettingsLines {
     QString names[4];
 };
 
-// Decodes the file (UTF-8 after a byte-order mark, Shift_JIS otherwise) into
+// Decodes the file (UTF-8 after a byte-order mark or when it is clean UTF-8,
+// Shift_JIS otherwise) into
 // its lines, as many as there are (a last line without its line end counts).
 QStringList DecodeSettings(const QByteArray& bytes);
 // Seven CR LF lines, in Shift_JIS when every value fits, else UTF-8 with a mark.

@@ -132,6 +132,23 @@ TEST_F(Settings, OldFilesReadTheSame)
     EXPECT_EQ(w.s.PL_NAME[1], "たろう");
 }
 
+TEST_F(Settings, AFileEditedInUtf8WithoutAMarkReadsRight)
+{
+    put(QString("ミサキ\r\n\r\n 455.3\r\nはなこ\r\nたろう\r\nC選手\r\nD選手\r\n").toUtf8());
+    LoadSettings();
+    EXPECT_TRUE(w.dialogs.asked.empty());
+    EXPECT_EQ(w.s.RECORD_NAME, "ミサキ");
+    EXPECT_EQ(w.s.PL_NAME[0], "はなこ");
+    // Shift_JIS with half-width katakana and kanji stays Shift_JIS.
+    for (const char* name : {"ﾊﾅｺ", "東京ﾀﾛｳ", "ｶﾞｲ"})
+        EXPECT_EQ(DecodeSettings(sjis(QString(name) + "\r\n")).value(0), QString(name)) << name;
+    // Half-width katakana whose Shift_JIS bytes would read as UTF-8 are
+    // written with the mark instead, so they come back as they went.
+    SettingsLines l;
+    l.holder = "ﾂ｡";
+    EXPECT_EQ(DecodeSettings(EncodeSettings(l)).value(0), QString("ﾂ｡"));
+}
+
 TEST_F(Settings, ARecordThatIsNotANumberCountsAsDamage)
 {
     for (const char* record : {"abc", " inf", "nan", "", " 1e999"}) {
