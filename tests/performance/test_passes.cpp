@@ -100,6 +100,23 @@ protected:
     }
 
     void ready(Pass p, int x) { p == Pass::Forward ? readyForward(x) : readyReturn(x); }
+
+    // One jump from the first yield on, with inAir called at every yield
+    // until the landing; the pass is stopped once the athlete is down.
+    void oneJump(std::function<void()> inAir)
+    {
+        script = [this, inAir] {
+            if (yields == 1) {
+                foot();
+                return;
+            }
+            if (landing) {
+                w.s.STOP_FLAG = 1;
+                return;
+            }
+            inAir();
+        };
+    }
     void run(Pass p) { p == Pass::Forward ? kz::ForwardPass() : kz::ReturnPass(); }
 
     static void hand(int n = 1)
@@ -419,22 +436,14 @@ TEST_P(AirPress, MoveInTheAirOnlyWithinItsHeightWindow)
     const AirPressCase& c = GetParam();
     ready(c.pass, c.pass == Pass::Forward ? 10 : 640);
     bool pressed = false;
-    script = [&] {
+    oneJump([&] {
         const auto& s = w.s;
-        if (yields == 1) {
-            foot();
-            return;
-        }
-        if (landing) {
-            w.s.STOP_FLAG = 1;
-            return;
-        }
         const bool flying = c.y == 95 ? s.JUMP_STEP == 2 : s.JUMP_STEP >= 3;
         if (!pressed && s.MOVE_MODE == 2 && flying && s.POS_Y == c.y && (c.y == 95 || (s.SPEED_Y < 0) == c.rising)) {
             pressed = true;
             c.footPress ? foot() : hand();
         }
-    };
+    });
     run(c.pass);
     ASSERT_TRUE(pressed);
     ASSERT_TRUE(landing.has_value());
@@ -491,16 +500,8 @@ TEST_P(Combination, FourthSomersaultOfOneJumpEarnsTheBonus)
     const QString move = QString::fromUtf8(c.pass == Pass::Forward ? "前宙" : "後宙");
     int presses = 0;
     bool falling = false;
-    script = [&] {
+    oneJump([&] {
         const auto& s = w.s;
-        if (yields == 1) {
-            foot();
-            return;
-        }
-        if (landing) {
-            w.s.STOP_FLAG = 1;
-            return;
-        }
         if (s.MOVE_MODE == 2 && s.JUMP_STEP >= 3 && s.SPEED_Y > 0)
             falling = true;
         // From the top of the jump, one press as soon as the previous somersault is done.
@@ -509,7 +510,7 @@ TEST_P(Combination, FourthSomersaultOfOneJumpEarnsTheBonus)
             ++presses;
             hand();
         }
-    };
+    });
     run(c.pass);
     ASSERT_TRUE(landing.has_value());
     EXPECT_EQ(count("move " + move, traceAtLanding), c.somersaults);
@@ -540,22 +541,14 @@ TEST_P(ButtonMash, TooManyPendingPressesCostAPointEachIterationGoingForward)
     const MashCase& c = GetParam();
     ready(c.pass, c.pass == Pass::Forward ? 10 : 640);
     bool pressed = false;
-    script = [&] {
+    oneJump([&] {
         const auto& s = w.s;
-        if (yields == 1) {
-            foot();
-            return;
-        }
-        if (landing) {
-            w.s.STOP_FLAG = 1;
-            return;
-        }
         if (!pressed && s.MOVE_MODE == 2 && s.SPEED_Y > 0 && s.POS_Y == c.y) {
             pressed = true;
             foot(c.foot);
             hand(c.hand);
         }
-    };
+    });
     run(c.pass);
     ASSERT_TRUE(pressed);
     ASSERT_TRUE(landing.has_value());
