@@ -3,7 +3,9 @@
 # start_x_server DIR: an Xvfb on a display it picks itself (written to DIR/display);
 # exports DISPLAY and a real X11 platform for Qt, sets xvfb_pid.
 start_x_server() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+  # -noreset: by default the server resets when its last client leaves, and a
+  # client connecting during that reset (the game right after xdpyinfo) is dropped.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$1/display" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
   local display
