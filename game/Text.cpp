@@ -1,5 +1,7 @@
 #include "game/Text.h"
 
+#include <cmath>
+
 namespace kz {
 
 QString Blank(int n)
@@ -18,7 +20,29 @@ static QString dropLeadingZero(QString s)
 
 QString OneDecimal(double v)
 {
-    return dropLeadingZero(QString::asprintf("%.1f", v));
+    if (v >= 0 && v < 1e9) {
+        // Tenths by hand: the candidate from the rounded product is checked
+        // against the exact halfway points with fma, so that a value within an
+        // ulp of a half still rounds as its exact binary value says.
+        double n = std::floor(v * 10 + 0.5);
+        if (std::fma(10.0, v, -(n - 0.5)) < 0)
+            n -= 1;
+        else if (std::fma(10.0, v, -(n + 0.5)) >= 0)
+            n += 1;
+        auto tenths = static_cast<long long>(n);
+        char16_t buf[16];
+        int at = 16;
+        buf[--at] = static_cast<char16_t>(u'0' + tenths % 10);
+        buf[--at] = u'.';
+        tenths /= 10;
+        while (tenths > 0) {
+            buf[--at] = static_cast<char16_t>(u'0' + tenths % 10);
+            tenths /= 10;
+        }
+        return QString(reinterpret_cast<const QChar*>(buf + at), 16 - at);
+    }
+    // Rounds the exact binary value, halves up, as asprintf does.
+    return dropLeadingZero(QString::number(v, 'f', 1));
 }
 
 QString JudgeText(double x)

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
+#include <random>
+#include <vector>
+
 using namespace kz;
 
 TEST(Text, NumbersJoinWithOneLeadingBlank)
@@ -18,6 +23,29 @@ TEST(Text, OneDecimal)
     };
     for (const auto& [v, text] : cases)
         EXPECT_EQ(OneDecimal(v), QString(text)) << v;
+}
+
+// The hand-written tenths agree with Qt's exact formatting, halfway points
+// and their nearest neighbours included.
+TEST(Text, OneDecimalMatchesExactFormatting)
+{
+    auto reference = [](double v) {
+        QString s = QString::number(v, 'f', 1);
+        if (s.startsWith("0."))
+            s.remove(0, 1);
+        return s;
+    };
+    std::mt19937_64 gen(7);
+    std::uniform_real_distribution<double> wide(0, 1e9);
+    std::vector<double> values;
+    for (int i = 0; i <= 40000; ++i) {
+        const double half = i / 20.0;
+        values.insert(values.end(), {half, std::nextafter(half, 0.0), std::nextafter(half, 1e9), i / 4.0});
+    }
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(wide(gen));
+    for (const double v : values)
+        ASSERT_EQ(OneDecimal(v), reference(v)) << std::setprecision(17) << v;
 }
 
 TEST(Text, JudgeMarkIsFirstThreeCharactersOfTheDecimal)
