@@ -8,7 +8,6 @@
 
 #include <QListWidget>
 #include <array>
-#include <functional>
 
 namespace kz {
 
@@ -16,18 +15,23 @@ namespace {
 
 // One ranking pass: repeatedly places the whole group of the highest key
 // still unplaced, in slot order, and hands each placed athlete on.
-void selectionPasses(const std::array<double, kSlots>& key, const std::function<void(int slot, int placed)>& place)
+template <class Place>
+void selectionPasses(const std::array<double, kSlots>& key, Place&& place)
 {
     auto& s = state();
     int placed = 0;
     for (int stepNo = 0; stepNo < kSlots; ++stepNo) {
         double best = 0;
+        int unplaced = 0;
         for (int i = 0; i < kSlots; ++i)
-            if (s.ATH_STATE[i] == 1 && s.ATH_MARK[i] == -1 && key[i] >= best)
-                best = key[i];
+            if (s.ATH_STATE[i] == 1 && s.ATH_MARK[i] == -1) {
+                ++unplaced;
+                if (key[i] >= best)
+                    best = key[i];
+            }
         s.TIE_COUNT = 0;
         int group = 0;
-        for (int i = 0; i < kSlots; ++i) {
+        for (int i = 0; i < kSlots && unplaced > 0; ++i) {
             if (s.ATH_STATE[i] == 1 && s.ATH_MARK[i] == -1 && key[i] == best) {
                 s.TIE_COUNT += 1;
                 s.ATH_MARK[i] = placed;
@@ -77,16 +81,25 @@ void markList(QWidget* panel, QListWidget* list, const std::array<int, 6>& lineO
 
 QString RankingLine(int rank, bool tied, const QString& name, double value)
 {
-    QString rankPart;
-    if (tied)
-        rankPart = "    ";
-    else if (rank <= 9)
-        rankPart = ' ' + QString::number(rank) + "位";
-    else
-        rankPart = QString::number(rank).rightJustified(2, '0') + "位";
-    const QString namePart = ToFullWidth(name.left(8) + "　　　　　　　").left(6);
-    const QString valuePart = ("     " + OneDecimal(value)).right(7);
-    return rankPart + ' ' + namePart + valuePart;
+    // Built in place: the passes make a hundred of these per list.
+    static const QString pad = QStringLiteral(u"　　　　　　　");
+    QString line;
+    line.reserve(20);
+    if (tied) {
+        line += QLatin1String("    ");
+    } else if (rank <= 9) {
+        line += QLatin1Char(' ');
+        line += QString::number(rank);
+        line += QChar(u'位');
+    } else {
+        line += QString::number(rank).rightJustified(2, '0');
+        line += QChar(u'位');
+    }
+    line += QLatin1Char(' ');
+    line += ToFullWidth(name.left(8) + pad).left(6);
+    const QString v = OneDecimal(value);
+    line += v.size() >= 7 ? v.right(7) : v.rightJustified(7);
+    return line;
 }
 
 void RankTotals()
@@ -108,20 +121,24 @@ void RankTotals()
             s.ATH_MARK[i] = -1;
         }
     }
+    // The lines go in at the end, in one insertion: the list lies hidden
+    // until its highlighting anyway.
+    QStringList lines;
+    lines.reserve(kSlots + 1);
     selectionPasses(s.ATH_TOTAL, [&](int i, int placed) {
         if (s.RECORD < s.ATH_TOTAL[i]) {
             s.RECORD = s.ATH_TOTAL[i];
             s.RECORD_NAME = s.ATH_NAME[i];
         }
-        const QString line = RankingLine(placed + 1, s.TIE_COUNT > 1, s.ATH_NAME[i], s.ATH_TOTAL[i]);
         if (s.ATH_SCORE[i] < s.BASE_LEVEL)
             s.ATH_STATE[i] = 0;
         else
-            a.List->addItem(line);
+            lines << RankingLine(placed + 1, s.TIE_COUNT > 1, s.ATH_NAME[i], s.ATH_TOTAL[i]);
         if (i >= 96)
-            s.PL_RANK[i - 96] = a.List->count() - 1;
+            s.PL_RANK[i - 96] = static_cast<int>(lines.size()) - 1;
     });
-    a.List->addItem(" ");
+    lines << " ";
+    a.List->addItems(lines);
 }
 
 void RankMatch()
@@ -133,16 +150,18 @@ void RankMatch()
     for (int i = 0; i < kSlots; ++i)
         if (s.ATH_STATE[i] == 1)
             s.ATH_MARK[i] = -1;
+    QStringList lines;
+    lines.reserve(kSlots + 1);
     selectionPasses(s.ATH_SCORE, [&](int i, int placed) {
-        const QString line = RankingLine(placed + 1, s.TIE_COUNT > 1, s.ATH_NAME[i], s.ATH_SCORE[i]);
         if (s.ATH_SCORE[i] > 0)
-            a.SLIST->addItem(line);
+            lines << RankingLine(placed + 1, s.TIE_COUNT > 1, s.ATH_NAME[i], s.ATH_SCORE[i]);
         if (s.ATH_SCORE[i] < s.BASE_LEVEL)
             s.ATH_STATE[i] = 0;
         if (i >= 96)
-            s.PL_MRANK[i - 96] = a.SLIST->count() - 1;
+            s.PL_MRANK[i - 96] = static_cast<int>(lines.size()) - 1;
     });
-    a.SLIST->addItem(" ");
+    lines << " ";
+    a.SLIST->addItems(lines);
 }
 
 void MarkTotalsList()
