@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <ctime>
 #include <sys/prctl.h>
 
@@ -22,18 +23,30 @@ double SteadyClock::now() const
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
 }
 
+namespace {
+
+long long monotonicNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+} // namespace
+
 void SteadyClock::pause(int ms)
 {
-    timespec deadline{};
-    clock_gettime(CLOCK_MONOTONIC, &deadline);
-    deadline.tv_sec += ms / 1000;
-    deadline.tv_nsec += static_cast<long>(ms % 1000) * 1000000L;
-    if (deadline.tv_nsec >= 1000000000L) {
-        deadline.tv_sec += 1;
-        deadline.tv_nsec -= 1000000000L;
-    }
+    const long long start = monotonicNs();
+    const long long due = start + static_cast<long long>(ms) * 1000000LL;
+    const long long aim = std::max(start, due - leadNs_);
+    const timespec deadline{static_cast<time_t>(aim / 1000000000LL), static_cast<long>(aim % 1000000000LL)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
+    // A slow average of how late waking comes; a thread held up by the
+    // scheduler counts for little and never makes a pause more than
+    // 0.2 ms short.
+    const long long late = monotonicNs() - aim;
+    leadNs_ = std::clamp((7 * leadNs_ + late) / 8, 0LL, 200000LL);
 }
 
 void QtEventPump::yield()

@@ -15,11 +15,13 @@ public:
     SteadyClock();
     double now() const override;
     // Sleeps to an absolute deadline, so that the pause is as long as asked
-    // and not rounded to a timer tick.
+    // and not rounded to a timer tick; it aims early by how late waking has
+    // lately been, so that the pause ends when it is due, not a wake-up later.
     void pause(int ms) override;
 
 private:
     std::chrono::steady_clock::time_point start_;
+    long long leadNs_ = 0;
 };
 
 class QtEventPump final : public EventPump {
