@@ -6,6 +6,7 @@
 #include "shell/Am.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 
 namespace kz {
@@ -46,39 +47,58 @@ void copyRgb32(QImage& dst, QPoint to, const QImage& src, QRect from)
         std::memcpy(d, s, bytes);
 }
 
+bool fastPictures(const QImage& bg, const QImage& mask, const QImage& figure, const QRect& source)
+{
+    return isRgb32(bg) && isRgb32(mask) && isRgb32(figure) && mask.rect().contains(source)
+        && figure.rect().contains(source);
+}
+
+// Merge-paint the mask, then AND the figure, with every cell pixel a 3 x 3
+// block whose top-left block lands at `origin` of dst (clipped to dst): the
+// figure arrives without its white background. One cell row is widened once,
+// then its three rows are a plain loop the compiler can vectorise.
+void applyFigure(QImage& dst, QPoint origin, const QImage& mask, const QImage& figure, const QRect& source)
+{
+    const int from = std::max(0, -origin.x());
+    const int to = std::min(120, dst.width() - origin.x());
+    if (from >= to)
+        return;
+    uchar* const bits = dst.bits();
+    const qsizetype stride = dst.bytesPerLine();
+    quint32 notMask[120], fig[120];
+    for (int y = 0; y < 40; ++y) {
+        const int top = origin.y() + 3 * y;
+        if (top + 3 <= 0 || top >= dst.height())
+            continue;
+        const auto* m = reinterpret_cast<const quint32*>(mask.constScanLine(source.top() + y)) + source.left();
+        const auto* f = reinterpret_cast<const quint32*>(figure.constScanLine(source.top() + y)) + source.left();
+        for (int x = 0; x < 40; ++x)
+            for (int j = 0; j < 3; ++j) {
+                notMask[3 * x + j] = ~m[x];
+                fig[3 * x + j] = f[x];
+            }
+        for (int row = std::max(top, 0); row < std::min(top + 3, dst.height()); ++row) {
+            auto* d = reinterpret_cast<quint32*>(bits + row * stride);
+            for (int x = from; x < to; ++x) {
+                quint32& px = d[origin.x() + x];
+                px = ((px | notMask[x]) & fig[x]) | 0xff000000u;
+            }
+        }
+    }
+}
+
 } // namespace
 
 void ComposeTile(QImage& tile, const QImage& bg, const QImage& mask, const QImage& figure, QPoint at, int cell)
 {
     const QRect source(CellOrigin(cell), QSize(40, 40));
-    if (isRgb32(tile) && isRgb32(bg) && isRgb32(mask) && isRgb32(figure) && tile.width() >= 160
-        && tile.height() >= 160 && mask.rect().contains(source) && figure.rect().contains(source)) {
+    if (isRgb32(tile) && tile.width() >= 160 && tile.height() >= 160 && fastPictures(bg, mask, figure, source)) {
         // The pictures the game uses, by hand: QPainter hands raster
         // operations and scaled draws of this size to worker threads, and
         // the hand-offs cost many times the work itself.
         // Outside the arena picture the tile keeps what it held: it is never shown.
         copyRgb32(tile, QPoint(0, 0), bg, QRect(at, tile.size()));
-        uchar* const tileBits = tile.bits();
-        const qsizetype tileStride = tile.bytesPerLine();
-        // Merge-paint the mask, then AND the figure: the figure lands without
-        // its white background; every cell pixel becomes a 3 x 3 block. One
-        // cell row is widened once, then its three tile rows are a plain loop
-        // the compiler can vectorise.
-        quint32 notMask[120], fig[120];
-        for (int y = 0; y < 40; ++y) {
-            const auto* m = reinterpret_cast<const quint32*>(mask.constScanLine(source.top() + y)) + source.left();
-            const auto* f = reinterpret_cast<const quint32*>(figure.constScanLine(source.top() + y)) + source.left();
-            for (int x = 0; x < 40; ++x)
-                for (int j = 0; j < 3; ++j) {
-                    notMask[3 * x + j] = ~m[x];
-                    fig[3 * x + j] = f[x];
-                }
-            for (int k = 0; k < 3; ++k) {
-                auto* d = reinterpret_cast<quint32*>(tileBits + (40 + 3 * y + k) * tileStride) + 40;
-                for (int x = 0; x < 120; ++x)
-                    d[x] = ((d[x] | notMask[x]) & fig[x]) | 0xff000000u;
-            }
-        }
+        applyFigure(tile, QPoint(40, 40), mask, figure, source);
         return;
     }
     QPainter p(&tile);
@@ -103,16 +123,27 @@ void DrawAthlete(std::int16_t cell)
     const QPoint at(s.POS_X, s.POS_Y);
     if (sys().tracing())
         sys().note(QString("draw %1 %2 %3").arg(cell).arg(s.POS_X).arg(s.POS_Y));
-    ComposeTile(a.Dummy, a.BG, a.M_CHA, a.CHA, at, cell);
     QImage& view = a.BGV->image();
-    if (isRgb32(view) && isRgb32(a.Dummy)) {
-        copyRgb32(view, at, a.Dummy, a.Dummy.rect());
+    const QRect tile(at, a.Dummy.size());
+    const QRect source(CellOrigin(cell), QSize(40, 40));
+    if (isRgb32(view) && view.size() == a.BG.size() && fastPictures(a.BG, a.M_CHA, a.CHA, source)) {
+        // The tile composed where it lands: the view and the background
+        // share their size, so the part of the tile that reaches the view is
+        // exactly the part taken from the background, and the copy of the
+        // tile from Dummy into the view would only repeat those pixels.
+        copyRgb32(view, at, a.BG, tile);
+        applyFigure(view, at + QPoint(40, 40), a.M_CHA, a.CHA, source);
     } else {
-        QPainter p(&view);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(at, a.Dummy);
+        ComposeTile(a.Dummy, a.BG, a.M_CHA, a.CHA, at, cell);
+        if (isRgb32(view) && isRgb32(a.Dummy)) {
+            copyRgb32(view, at, a.Dummy, a.Dummy.rect());
+        } else {
+            QPainter p(&view);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(at, a.Dummy);
+        }
     }
-    a.BGV->present(QRect(at, a.Dummy.size()));
+    a.BGV->present(tile);
 }
 
 } // namespace kz

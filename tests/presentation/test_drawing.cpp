@@ -284,6 +284,19 @@ TEST_F(Athlete, TileAboveTheViewIsClipped)
     EXPECT_EQ(w.am().Dummy.size(), QSize(200, 200));
 }
 
+// The figure itself cut by each edge of the view, and by two at once.
+TEST_F(Athlete, FigureCutByTheEdgesOfTheView)
+{
+    const QPoint places[] = {{-150, 95}, {-100, 95}, {-41, 95}, {620, 95}, {700, 95}, {300, -100},
+                             {300, -138}, {300, 200}, {300, 259}, {-120, -90}, {700, 240}};
+    for (const QPoint at : places) {
+        SCOPED_TRACE("at " + std::to_string(at.x()) + ", " + std::to_string(at.y()));
+        view().fill(kStale);
+        drawAt(at.x(), at.y(), 42); // cell 42: row 2, column 6
+        EXPECT_TRUE(samePixels(view(), expectedView({{at.x(), at.y(), 6, 2}})));
+    }
+}
+
 // The game's RGB32 pictures take a hand-written path; pictures in any other
 // format go through QPainter. Both must compose the same tile, edges included.
 TEST(ComposeTile, HandWrittenPathMatchesThePainter)
