@@ -120,6 +120,17 @@ struct Platform {
     QString appDir;
     bool quitRequested = false;
 
+    // Points the platform at all of its parts at once.
+    void use(Clock& c, EventPump& p, Dialogs& d, AudioDevice& a, Trace& t, FileStore& f, Ticker& k)
+    {
+        clock = &c;
+        pump = &p;
+        dialogs = &d;
+        audio = &a;
+        trace = &t;
+        files = &f;
+        ticker = &k;
+    }
     void pause(int ms);
     void yield();
     void waitForEvents();

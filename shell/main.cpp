@@ -24,13 +24,7 @@ int main(int argc, char** argv)
     kz::FileStore files;
     kz::QtTicker ticker;
     kz::Platform platform;
-    platform.clock = &clock;
-    platform.pump = &pump;
-    platform.dialogs = &dialogs;
-    platform.audio = &audio;
-    platform.trace = &trace;
-    platform.files = &files;
-    platform.ticker = &ticker;
+    platform.use(clock, pump, dialogs, audio, trace, files, ticker);
     platform.appDir = QCoreApplication::applicationDirPath();
 
     kz::GameState state;

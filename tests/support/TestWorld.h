@@ -58,13 +58,7 @@ struct TestWorld {
 
     TestWorld()
     {
-        platform.clock = &clock;
-        platform.pump = &pump;
-        platform.dialogs = &dialogs;
-        platform.audio = &audio;
-        platform.trace = &trace;
-        platform.files = &files;
-        platform.ticker = &ticker;
+        platform.use(clock, pump, dialogs, audio, trace, files, ticker);
         pump.ticker = &ticker;
         platform.appDir = "/app";
         dialogs.platform = &platform;

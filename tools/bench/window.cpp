@@ -77,13 +77,7 @@ struct Window {
 
     Window()
     {
-        platform.clock = &clock;
-        platform.pump = &pump;
-        platform.dialogs = &dialogs;
-        platform.audio = &audio;
-        platform.trace = &trace;
-        platform.files = &files;
-        platform.ticker = &ticker;
+        platform.use(clock, pump, dialogs, audio, trace, files, ticker);
         platform.appDir = QCoreApplication::applicationDirPath();
         installWorld(&s, nullptr, &platform);
         am = std::make_unique<Am>();

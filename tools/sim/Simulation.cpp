@@ -359,13 +359,7 @@ Outcome RunSimulation(const Script& script, const std::function<void(const QStri
     FileStore files;
     Platform platform;
     Driver driver(script, clock, platform, out, sink);
-    platform.clock = &clock;
-    platform.pump = &driver;
-    platform.dialogs = &dialogs;
-    platform.audio = &audio;
-    platform.trace = &driver;
-    platform.files = &files;
-    platform.ticker = &driver.ticker();
+    platform.use(clock, driver, dialogs, audio, driver, files, driver.ticker());
     // A fresh folder unless the script names one, so that no run sees another's records.
     QTemporaryDir scratch;
     platform.appDir = script.appDir.isEmpty() ? scratch.path() : script.appDir;
